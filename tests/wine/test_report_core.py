@@ -1,0 +1,47 @@
+"""Tarquen.exe under Wine: the banner, the file, the exit status."""
+
+import unittest
+
+from bench import WIN32, WIN64
+
+BANNER = b"Tarquen Ver 1.00\r\n"
+
+
+class ReportCore(unittest.TestCase):
+    def test_banner_first_and_console_equal_to_file(self):
+        for prefix in (WIN64, WIN32):
+            with self.subTest(prefix.arch):
+                run = prefix.run_tarquen()
+                self.assertEqual(run.status, 0, run.errors)
+                self.assertTrue(run.report.startswith(BANNER), run.report[:40])
+                self.assertEqual(run.console, run.report)
+                self.assertEqual(run.errors, b"")
+
+    def test_arguments_change_nothing(self):
+        plain = WIN64.run_tarquen()
+        with_arguments = WIN64.run_tarquen("/?", "--help", "x y")
+        self.assertEqual(with_arguments.status, 0)
+        self.assertEqual(plain.steady_lines(), with_arguments.steady_lines())
+
+    def test_second_run_truncates_the_report(self):
+        def old_report(folder):
+            (folder / "Tarquen.txt").write_bytes(b"x" * 200_000)
+
+        run = WIN64.run_tarquen(before=old_report)
+        self.assertEqual(run.status, 0)
+        self.assertEqual(run.report, run.console)
+
+    def test_without_its_file_the_console_still_gets_the_report(self):
+        def block_the_file(folder):
+            (folder / "Tarquen.txt").mkdir()
+
+        run = WIN64.run_tarquen(before=block_the_file)
+        self.assertEqual(run.status, 1)
+        self.assertIsNone(run.report)
+        self.assertTrue(run.console.startswith(BANNER))
+        self.assertIn(b"\r\n\r\nPervasive", run.console)  # reached the report's end
+        self.assertRegex(run.errors, rb"^Tarquen: cannot create Tarquen\.txt: .+\r\n$")
+
+
+if __name__ == "__main__":
+    unittest.main()
