@@ -8,6 +8,10 @@ BANNER = b"Tarquen Ver 1.00\r\n"
 
 
 class ReportCore(unittest.TestCase):
+    def setUp(self):
+        for prefix in (WIN64, WIN32):
+            prefix.clear_product()
+
     def test_banner_first_and_console_equal_to_file(self):
         for prefix in (WIN64, WIN32):
             with self.subTest(prefix.arch):
