@@ -26,6 +26,7 @@ add_executable(unit_tests
     tests/unit/drive_survey_test.cpp
     tests/unit/key_listing_test.cpp
     tests/unit/product_inventory_test.cpp
+    tests/unit/random_tree_test.cpp
 )
 target_link_libraries(unit_tests PRIVATE scripted_host GTest::gtest_main)
 target_compile_options(unit_tests PRIVATE -Wall -Wextra)

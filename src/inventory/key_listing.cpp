@@ -23,13 +23,18 @@ constexpr std::string_view kUnnamedSubkey = "InstallInfo";
 // characters: on Japanese Windows a character takes up to two bytes.
 constexpr std::uint64_t kBytesPerCharacter = 2;
 
-// A registry name has at most 16,383 characters; once a buffer has been
-// grown to this, no name is too long for it.
+// A registry name has at most 16,383 characters: once a name buffer has
+// this room, no proper name is too long for it.
 constexpr std::uint64_t kNameRoom = 2 * 16383 + 1;
 
 // How often one entry is read again after Windows said the buffers were too
 // small (a name longer in bytes than in characters, or a value that grew).
 constexpr int kMaxTries = 8;
+
+// The name room for the given retry of one entry: every proper name on the
+// first, twice as much on each later one. It depends on the retry alone, so
+// entries that each need a retry never make the buffer grow without end.
+std::uint64_t NameRoomForRetry(int retry) { return kNameRoom << (retry - 1); }
 
 // A 32-bit process cannot hold more in one piece; asking for more is
 // treated as an allocation that failed.
@@ -99,29 +104,32 @@ struct ValueBuffers {
     std::vector<unsigned char> data;
 };
 
+// Before retry `retry` of one value: room for any proper name, and for the
+// data Windows said it needs. Buffers never shrink.
+bool GrowForRetry(ValueBuffers& buffers, int retry, std::uint32_t data_needed) {
+    const std::uint64_t name_room =
+        std::max<std::uint64_t>(buffers.name.size(), NameRoomForRetry(retry));
+    const std::uint64_t data_room =
+        std::max<std::uint64_t>(buffers.data.size(), std::uint64_t{data_needed} + 1);
+    return Resize(buffers.name, name_room) && Resize(buffers.data, data_room);
+}
+
 // Reads value `index`, growing the buffers while Windows says they are too
 // small. Returns the final status of the enumeration.
 long ReadValue(platform::KeyHandle key, std::uint32_t index, ValueBuffers& buffers,
                Value& value) {
     long status = platform::kErrorMoreData;
-    for (int attempt = 0; attempt < kMaxTries && status == platform::kErrorMoreData; ++attempt) {
+    std::uint32_t data_length = 0;
+    for (int retry = 0; retry < kMaxTries && status == platform::kErrorMoreData; ++retry) {
+        if (retry > 0 && !GrowForRetry(buffers, retry, data_length)) break;
         std::uint32_t name_length = Capacity(buffers.name);
-        std::uint32_t data_length = Capacity(buffers.data);
+        data_length = Capacity(buffers.data);
         status = platform::EnumRegistryValue(key, index, buffers.name.data(), &name_length,
                                              &value.type, buffers.data.data(), &data_length);
         if (status == platform::kSuccess) {
             value.name = TextIn(buffers.name.data(), name_length, Capacity(buffers.name));
             value.data = buffers.data.data();
-            value.data_length = data_length < Capacity(buffers.data) ? data_length
-                                                                     : Capacity(buffers.data);
-            return status;
-        }
-        const std::uint64_t name_room = std::max<std::uint64_t>(2 * buffers.name.size(), kNameRoom);
-        const std::uint64_t data_room =
-            std::max<std::uint64_t>(2 * buffers.data.size(), std::uint64_t{data_length} + 1);
-        if (status == platform::kErrorMoreData &&
-            !(Resize(buffers.name, name_room) && Resize(buffers.data, data_room))) {
-            break;
+            value.data_length = std::min(data_length, Capacity(buffers.data));
         }
     }
     return status;
@@ -146,15 +154,14 @@ void ListValues(KeyListing& listing, platform::KeyHandle key, const std::string&
 long ReadSubkeyName(platform::KeyHandle key, std::uint32_t index, std::vector<char>& buffer,
                     std::string& name) {
     long status = platform::kErrorMoreData;
-    for (int attempt = 0; attempt < kMaxTries && status == platform::kErrorMoreData; ++attempt) {
-        std::uint32_t length = Capacity(buffer);
-        status = platform::EnumRegistrySubkey(key, index, buffer.data(), &length);
-        if (status == platform::kSuccess) {
-            name = TextIn(buffer.data(), length, Capacity(buffer));
-        } else if (status == platform::kErrorMoreData &&
-                   !Resize(buffer, std::max<std::uint64_t>(2 * buffer.size(), kNameRoom))) {
+    for (int retry = 0; retry < kMaxTries && status == platform::kErrorMoreData; ++retry) {
+        if (retry > 0 &&
+            !Resize(buffer, std::max<std::uint64_t>(buffer.size(), NameRoomForRetry(retry)))) {
             break;
         }
+        std::uint32_t length = Capacity(buffer);
+        status = platform::EnumRegistrySubkey(key, index, buffer.data(), &length);
+        if (status == platform::kSuccess) name = TextIn(buffer.data(), length, Capacity(buffer));
     }
     return status;
 }

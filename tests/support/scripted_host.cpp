@@ -21,7 +21,6 @@ Host& State() {
 
 struct OpenKey {
     const Key* key;
-    std::string path;
     std::map<std::uint32_t, int> more_data_given;  // per entry index
 };
 
@@ -35,20 +34,13 @@ platform::KeyHandle NextHandle() {
     return next += 4;
 }
 
-// Windows compares key names without regard to ASCII case.
-bool SameName(const std::string& a, const std::string& b) {
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(), [](unsigned char x, unsigned char y) {
-               return std::tolower(x) == std::tolower(y);
-           });
-}
+bool IsLeadByte(unsigned char byte) { return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC); }
 
 // Characters of a code page 932 text, as RegQueryInfoKeyA counts name lengths.
 std::uint32_t Characters(const std::string& bytes) {
     std::uint32_t count = 0;
     for (std::size_t i = 0; i < bytes.size(); ++i, ++count) {
-        const auto byte = static_cast<unsigned char>(bytes[i]);
-        if ((byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC)) ++i;
+        if (IsLeadByte(static_cast<unsigned char>(bytes[i]))) ++i;
     }
     return count;
 }
@@ -69,7 +61,7 @@ platform::KeyFacts TrueFacts(const Key& key) {
 }
 
 const Key* FindRoot(const char* path, std::uint32_t access) {
-    if (!SameName(path, kProductPath)) return nullptr;
+    if (FoldedName(path) != FoldedName(kProductPath)) return nullptr;
     const std::optional<Key>& root =
         (access & kWow64_64Key) ? State().product64 : State().product32;
     return root ? &*root : nullptr;
@@ -77,7 +69,7 @@ const Key* FindRoot(const char* path, std::uint32_t access) {
 
 const Key* FindSubkey(const Key& parent, const char* name) {
     for (const Key& subkey : parent.subkeys) {
-        if (SameName(subkey.name, name)) return &subkey;
+        if (FoldedName(subkey.name) == FoldedName(name)) return &subkey;
     }
     return nullptr;
 }
@@ -121,6 +113,19 @@ std::uint32_t CountedText(const std::optional<std::string>& text, char* buffer,
 
 }  // namespace
 
+std::string FoldedName(const std::string& name) {
+    std::string folded = name;
+    for (std::size_t i = 0; i < folded.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(folded[i]);
+        if (IsLeadByte(byte)) {
+            ++i;  // a double-byte character is compared as it is
+        } else if (byte >= 'A' && byte <= 'Z') {
+            folded[i] = static_cast<char>(byte - 'A' + 'a');
+        }
+    }
+    return folded;
+}
+
 Key MakeKey(std::string name, std::vector<Value> values, std::vector<Key> subkeys) {
     Key key;
     key.name = std::move(name);
@@ -148,19 +153,16 @@ const KeyHandle kLocalMachine = 0x80000002;
 long OpenRegistryKey(KeyHandle parent, const char* path, std::uint32_t access,
                      KeyHandle* opened) {
     const scripted::Key* key = nullptr;
-    std::string full_path;
     if (parent == kLocalMachine) {
         key = scripted::FindRoot(path, access);
-        full_path = path;
     } else if (const auto open = Handles().find(parent); open != Handles().end()) {
         key = scripted::FindSubkey(*open->second.key, path);
-        full_path = open->second.path + "\\" + path;
     }
-    long status = key ? key->open_status : scripted::kFileNotFound;
-    State().opens.push_back({full_path, access, status});
+    const long status = key ? key->open_status : scripted::kFileNotFound;
+    State().opens.push_back({path, access, status});
     if (status != kSuccess) return status;
     *opened = scripted::NextHandle();
-    Handles()[*opened] = scripted::OpenKey{key, full_path, {}};
+    Handles()[*opened] = scripted::OpenKey{key, {}};
     ++State().open_handles;
     return kSuccess;
 }
@@ -171,7 +173,7 @@ long CloseRegistryKey(KeyHandle key) {
         ++State().bad_closes;
         return 6;  // ERROR_INVALID_HANDLE
     }
-    State().closes.push_back(open->second.path);
+    State().closes.push_back(open->second.key->name);
     Handles().erase(open);
     --State().open_handles;
     return kSuccess;
@@ -179,7 +181,7 @@ long CloseRegistryKey(KeyHandle key) {
 
 long QueryRegistryKeyFacts(KeyHandle key, KeyFacts* facts) {
     const scripted::OpenKey& open = Handles().at(key);
-    State().queries.push_back(open.path);
+    State().queries.push_back(open.key->name);
     if (open.key->query_status != kSuccess) return open.key->query_status;
     *facts = open.key->facts ? *open.key->facts : scripted::TrueFacts(*open.key);
     return kSuccess;

@@ -29,10 +29,14 @@ struct Key {
     int more_data_answers = 0;  // ERROR_MORE_DATA answers before each entry is given
 };
 
+// A name as Windows compares key names: ASCII letters without regard to case,
+// double-byte characters of code page 932 as they are.
+std::string FoldedName(const std::string& name);
+
 Key MakeKey(std::string name, std::vector<Value> values = {}, std::vector<Key> subkeys = {});
 
 struct OpenCall {
-    std::string path;  // from HKLM, names joined by backslashes
+    std::string name;  // as asked for: a path below HKLM, or a subkey's name
     std::uint32_t access = 0;
     long status = 0;
 };
@@ -59,8 +63,8 @@ struct Host {
 
     // What the program did.
     std::vector<OpenCall> opens;
-    std::vector<std::string> closes;     // paths of the keys closed
-    std::vector<std::string> queries;    // paths of the keys whose facts were asked
+    std::vector<std::string> closes;     // names of the keys closed
+    std::vector<std::string> queries;    // names of the keys whose facts were asked
     std::vector<char> disk_queries;      // drive letters asked for their size
     int open_handles = 0;
     int bad_closes = 0;                  // closes of handles that were not open

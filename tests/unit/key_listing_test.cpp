@@ -33,7 +33,7 @@ protected:
         EXPECT_EQ(listing.NestingDepth, 0);
         EXPECT_EQ(host.open_handles, 0) << "a key was left open";
         EXPECT_EQ(host.bad_closes, 0);
-        for (const scripted::OpenCall& open : host.opens) EXPECT_EQ(open.access, mask) << open.path;
+        for (const scripted::OpenCall& open : host.opens) EXPECT_EQ(open.access, mask) << open.name;
         return captured.Text();
     }
 
