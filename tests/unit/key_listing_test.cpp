@@ -144,6 +144,18 @@ TEST_F(KeyListingTest, ReadsAgainWhenWindowsSaysMoreData) {
     EXPECT_EQ(Outline(grown), "  V=a longer text than said\n  LongerThanSaid\n   W=w\n");
 }
 
+TEST_F(KeyListingTest, RetriesOnEveryEntryDoNotAddUp) {
+    scripted::Key product = MakeKey("Products");
+    std::string expected;
+    for (int i = 0; i < 40; ++i) {
+        const std::string name = "V" + std::to_string(i);
+        product.values.push_back(Value{name, kRegDword, std::string(1, static_cast<char>(i))});
+        expected += "  " + name + "=" + std::to_string(i) + "\n";
+    }
+    product.more_data_answers = 3;
+    EXPECT_EQ(Outline(product), expected);
+}
+
 TEST_F(KeyListingTest, EndlessMoreDataEndsThePassAfterBoundedTries) {
     scripted::Key stuck = MakeKey("Products", {Value{"V", kRegSz, "v"}}, {MakeKey("S")});
     stuck.more_data_answers = 1000;
