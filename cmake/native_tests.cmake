@@ -31,3 +31,10 @@ add_executable(unit_tests
 target_link_libraries(unit_tests PRIVATE scripted_host GTest::gtest_main)
 target_compile_options(unit_tests PRIVATE -Wall -Wextra)
 gtest_discover_tests(unit_tests)
+
+# The inventory benchmark, built where Google Benchmark is installed (not a test).
+find_package(benchmark QUIET)
+if(benchmark_FOUND)
+    add_executable(inventory_benchmark bench/inventory_benchmark.cpp)
+    target_link_libraries(inventory_benchmark PRIVATE scripted_host benchmark::benchmark)
+endif()

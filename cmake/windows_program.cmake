@@ -21,3 +21,13 @@ set_property(SOURCE src/report/tarquen.rc APPEND PROPERTY
     OBJECT_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/src/report/tarquen.manifest)
 
 include(tests/wine/wine_tests.cmake)
+
+# The release: Tarquen-<version>-win32.zip with the program and a short
+# usage text (Japanese and English, UTF-8 with CR LF so Notepad shows it).
+configure_file(packaging/usage.txt ${CMAKE_BINARY_DIR}/README.txt @ONLY NEWLINE_STYLE CRLF)
+install(TARGETS Tarquen RUNTIME DESTINATION .)
+install(FILES ${CMAKE_BINARY_DIR}/README.txt DESTINATION .)
+set(CPACK_GENERATOR ZIP)
+set(CPACK_PACKAGE_FILE_NAME "Tarquen-${PROJECT_VERSION}-win32")
+set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY OFF)
+include(CPack)

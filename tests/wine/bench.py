@@ -60,9 +60,9 @@ class Run:
 class Prefix:
     """One Wine prefix: a 64-bit ("win64") or a 32-bit ("win32") Windows."""
 
-    def __init__(self, arch):
+    def __init__(self, arch, path=None):
         self.arch = arch
-        self.path = PREFIXES / arch
+        self.path = path or PREFIXES / arch
 
     def env(self, extra=None):
         env = {k: v for k, v in os.environ.items() if k not in ("DISPLAY", "WAYLAND_DISPLAY")}

@@ -1,5 +1,6 @@
 """Tarquen.exe under Wine: the banner, the file, the exit status."""
 
+import re
 import unittest
 
 from bench import WIN32, WIN64
@@ -20,6 +21,20 @@ class ReportCore(unittest.TestCase):
                 self.assertTrue(run.report.startswith(BANNER), run.report[:40])
                 self.assertEqual(run.console, run.report)
                 self.assertEqual(run.errors, b"")
+
+    def test_each_console_line_is_one_write(self):
+        run = WIN64.run_tarquen(env={"WINEDEBUG": "trace+file"})
+        trace = run.errors.decode("latin-1")
+        # The program's thread is the one that creates the report file; its
+        # first write goes to the console (the banner, before the file exists).
+        thread = re.search(r'^(\w+):trace:file:CreateFileW L"Tarquen.txt"', trace, re.M).group(1)
+        writes = re.findall(rf"^{thread}:trace:file:NtWriteFile \((\w+),(?:[^,]*,){{5}}(0x[0-9a-f]+),",
+                            trace, re.M)
+        console = writes[0][0]
+        sizes = [int(size, 16) for handle, size in writes if handle == console]
+        self.assertEqual(sizes[0], len(BANNER))
+        self.assertEqual(sum(sizes), len(run.console))
+        self.assertLessEqual(len(sizes), run.console.count(b"\r\n"))
 
     def test_arguments_change_nothing(self):
         plain = WIN64.run_tarquen()
