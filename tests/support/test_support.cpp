@@ -3,6 +3,9 @@
 #include <iconv.h>
 
 #include <stdexcept>
+
+#include "inventory/key_listing.h"
+#include "platform/host_platform.h"
 #include <vector>
 
 std::string Sjis(const std::string& utf8) {
@@ -29,4 +32,22 @@ CapturedSink::~CapturedSink() {
 std::string CapturedSink::Text() {
     std::fflush(sink_.console);
     return std::string(buffer_, size_);
+}
+
+ListedProduct ListProductKey() {
+    constexpr char kProductPath[] = "SOFTWARE\\Pervasive Software\\Products";
+    ListedProduct listed;
+    platform::KeyHandle root = 0;
+    if (platform::OpenRegistryKey(platform::kLocalMachine, kProductPath,
+                                  AccessMask(RegistryView::View32), &root) != platform::kSuccess) {
+        return listed;
+    }
+    listed.root_opened = true;
+    CapturedSink captured;
+    KeyListing listing{captured.sink(), RegistryView::View32};
+    ListKey(listing, root);
+    platform::CloseRegistryKey(root);
+    listed.outline = captured.Text();
+    listed.nesting_depth = listing.NestingDepth;
+    return listed;
 }

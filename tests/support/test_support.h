@@ -10,6 +10,17 @@
 // iconv, independently of the program's own byte strings.
 std::string Sjis(const std::string& utf8);
 
+// What listing the scripted product key in the 32-bit view gave.
+struct ListedProduct {
+    std::string outline;
+    int nesting_depth = 0;  // after the listing
+    bool root_opened = false;
+};
+
+// Opens the scripted host's product key in the 32-bit view, lists it with
+// ListKey and closes it.
+ListedProduct ListProductKey();
+
 // A sink whose console is a string in memory and which has no report file.
 class CapturedSink {
 public:

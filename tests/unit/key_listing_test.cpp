@@ -14,7 +14,6 @@ using scripted::Value;
 
 constexpr std::uint32_t kRegSz = 1, kRegExpandSz = 2, kRegBinary = 3, kRegDword = 4,
                         kRegMultiSz = 7, kRegQword = 11;
-constexpr char kProductPath[] = "SOFTWARE\\Pervasive Software\\Products";
 
 class KeyListingTest : public ::testing::Test {
 protected:
@@ -23,18 +22,15 @@ protected:
     // The outline of `product` as the root key, listed in the 32-bit view.
     std::string Outline(scripted::Key product) {
         host.product32 = std::move(product);
-        platform::KeyHandle root = 0;
-        const std::uint32_t mask = AccessMask(RegistryView::View32);
-        EXPECT_EQ(platform::OpenRegistryKey(platform::kLocalMachine, kProductPath, mask, &root), 0);
-        CapturedSink captured;
-        KeyListing listing{captured.sink(), RegistryView::View32};
-        ListKey(listing, root);
-        platform::CloseRegistryKey(root);
-        EXPECT_EQ(listing.NestingDepth, 0);
+        const ListedProduct listed = ListProductKey();
+        EXPECT_TRUE(listed.root_opened);
+        EXPECT_EQ(listed.nesting_depth, 0);
         EXPECT_EQ(host.open_handles, 0) << "a key was left open";
         EXPECT_EQ(host.bad_closes, 0);
-        for (const scripted::OpenCall& open : host.opens) EXPECT_EQ(open.access, mask) << open.name;
-        return captured.Text();
+        for (const scripted::OpenCall& open : host.opens) {
+            EXPECT_EQ(open.access, AccessMask(RegistryView::View32)) << open.name;
+        }
+        return listed.outline;
     }
 
     scripted::Host& host = scripted::Current();

@@ -21,7 +21,6 @@ using scripted::Key;
 using scripted::Value;
 
 constexpr std::uint32_t kRegSz = 1, kRegDword = 4;
-constexpr char kProductPath[] = "SOFTWARE\\Pervasive Software\\Products";
 
 // SplitMix64: small, fast, and the same sequence on every platform.
 class Random {
@@ -173,21 +172,18 @@ void CheckTree(std::uint64_t seed) {
     scripted::Host& host = scripted::Current();
     host.product32 = TreeMaker(seed).Product();
 
-    platform::KeyHandle root = 0;
-    const std::uint32_t mask = AccessMask(RegistryView::View32);
-    ASSERT_EQ(platform::OpenRegistryKey(platform::kLocalMachine, kProductPath, mask, &root), 0);
-    CapturedSink captured;
-    KeyListing listing{captured.sink(), RegistryView::View32};
-    ListKey(listing, root);
-    platform::CloseRegistryKey(root);
+    const ListedProduct listed = ListProductKey();
 
     std::string expected;
     ExpectedOutline(*host.product32, 0, expected);
-    ASSERT_EQ(captured.Text(), expected) << "seed " << seed;
-    ASSERT_EQ(listing.NestingDepth, 0) << "seed " << seed;
+    ASSERT_TRUE(listed.root_opened) << "seed " << seed;
+    ASSERT_EQ(listed.outline, expected) << "seed " << seed;
+    ASSERT_EQ(listed.nesting_depth, 0) << "seed " << seed;
     ASSERT_EQ(host.open_handles, 0) << "seed " << seed;
     ASSERT_EQ(host.bad_closes, 0) << "seed " << seed;
-    for (const scripted::OpenCall& open : host.opens) ASSERT_EQ(open.access, mask) << "seed " << seed;
+    for (const scripted::OpenCall& open : host.opens) {
+        ASSERT_EQ(open.access, AccessMask(RegistryView::View32)) << "seed " << seed;
+    }
 }
 
 TEST(RandomTrees, ListEveryValueOnceAndReleaseEverything) {
