@@ -56,11 +56,9 @@ std::uint64_t NameCapacity(std::uint32_t longest_characters) {
     return kBytesPerCharacter * longest_characters + 1;
 }
 
-std::uint32_t Capacity(const std::vector<char>& buffer) {
-    return static_cast<std::uint32_t>(buffer.size());
-}
-
-std::uint32_t Capacity(const std::vector<unsigned char>& buffer) {
+// A buffer's size as the registry calls take it (never above kLargestBuffer).
+template <typename Byte>
+std::uint32_t Capacity(const std::vector<Byte>& buffer) {
     return static_cast<std::uint32_t>(buffer.size());
 }
 
