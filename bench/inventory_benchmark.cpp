@@ -19,9 +19,10 @@ constexpr char kProductPath[] = "SOFTWARE\\Pervasive Software\\Products";
 scripted::Key MakeTree(int& keys_left, int depth) {
     scripted::Key key = scripted::MakeKey("Key" + std::to_string(keys_left));
     for (int v = 0; v < 8; ++v) {
-        key.values.push_back(v % 2 ? scripted::Value{"Number" + std::to_string(v), 4, "\x2A\x01\x00\x00"}
-                                   : scripted::Value{"Setting" + std::to_string(v), 1,
-                                                     "C:\\Program Files\\Product\\value"});
+        key.values.push_back(
+            v % 2 ? scripted::Value{"Number" + std::to_string(v), 4, "\x2A\x01\x00\x00"}
+                  : scripted::Value{"Setting" + std::to_string(v), 1,
+                                    "C:\\Program Files\\Product\\value"});
     }
     for (int child = 0; child < 10 && keys_left > 0 && depth < 6; ++child) {
         --keys_left;

@@ -72,7 +72,8 @@ std::string_view TextIn(const char* bytes, std::uint32_t length, std::uint32_t c
 // and bytes after the fourth add nothing.
 std::int32_t NumberIn(const unsigned char* bytes, std::uint32_t length) {
     std::uint32_t number = 0;
-    for (std::uint32_t i = 0; i < length && i < 4; ++i) number |= std::uint32_t{bytes[i]} << (8 * i);
+    for (std::uint32_t i = 0; i < length && i < 4; ++i)
+        number |= std::uint32_t{bytes[i]} << (8 * i);
     return static_cast<std::int32_t>(number);
 }
 
@@ -114,8 +115,7 @@ bool GrowForRetry(ValueBuffers& buffers, int retry, std::uint32_t data_needed) {
 
 // Reads value `index`, growing the buffers while Windows says they are too
 // small. Returns the final status of the enumeration.
-long ReadValue(platform::KeyHandle key, std::uint32_t index, ValueBuffers& buffers,
-               Value& value) {
+long ReadValue(platform::KeyHandle key, std::uint32_t index, ValueBuffers& buffers, Value& value) {
     long status = platform::kErrorMoreData;
     std::uint32_t data_length = 0;
     for (int retry = 0; retry < kMaxTries && status == platform::kErrorMoreData; ++retry) {
@@ -181,8 +181,8 @@ void ListSubkeys(KeyListing& listing, platform::KeyHandle key, const std::string
     std::vector<char> buffer;
     if (!Resize(buffer, NameCapacity(facts.longest_subkey_name))) return;
     std::string name;
-    for (std::uint32_t index = 0;
-         ReadSubkeyName(key, index, buffer, name) == platform::kSuccess; ++index) {
+    for (std::uint32_t index = 0; ReadSubkeyName(key, index, buffer, name) == platform::kSuccess;
+         ++index) {
         ListSubkey(listing, key, indent, name);
     }
 }

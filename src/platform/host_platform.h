@@ -24,8 +24,7 @@ constexpr long kErrorMoreData = 234;
 constexpr long kErrorNoMoreItems = 259;
 
 // RegOpenKeyExA(parent, path, 0, access): the status and, on success, the key.
-long OpenRegistryKey(KeyHandle parent, const char* path, std::uint32_t access,
-                     KeyHandle* opened);
+long OpenRegistryKey(KeyHandle parent, const char* path, std::uint32_t access, KeyHandle* opened);
 
 // RegCloseKey.
 long CloseRegistryKey(KeyHandle key);
@@ -34,8 +33,8 @@ struct KeyFacts {
     std::uint32_t subkey_count = 0;
     std::uint32_t longest_subkey_name = 0;  // characters, without the NUL
     std::uint32_t value_count = 0;
-    std::uint32_t longest_value_name = 0;   // characters, without the NUL
-    std::uint32_t longest_value_data = 0;   // bytes
+    std::uint32_t longest_value_name = 0;  // characters, without the NUL
+    std::uint32_t longest_value_data = 0;  // bytes
 };
 
 // RegQueryInfoKeyA: the status and, on success, the key's facts.
@@ -44,28 +43,26 @@ long QueryRegistryKeyFacts(KeyHandle key, KeyFacts* facts);
 // RegEnumValueA(key, index, name, name_length, 0, type, data, data_length).
 // On entry the lengths are the buffers' capacities in bytes; on return they
 // are what Windows wrote there.
-long EnumRegistryValue(KeyHandle key, std::uint32_t index, char* name,
-                       std::uint32_t* name_length, std::uint32_t* type,
-                       unsigned char* data, std::uint32_t* data_length);
+long EnumRegistryValue(KeyHandle key, std::uint32_t index, char* name, std::uint32_t* name_length,
+                       std::uint32_t* type, unsigned char* data, std::uint32_t* data_length);
 
 // RegEnumKeyExA(key, index, name, name_length, 0, 0, 0, 0).
-long EnumRegistrySubkey(KeyHandle key, std::uint32_t index, char* name,
-                        std::uint32_t* name_length);
+long EnumRegistrySubkey(KeyHandle key, std::uint32_t index, char* name, std::uint32_t* name_length);
 
 // ---- Processor and system -------------------------------------------------
 
 // IsWow64Process2 on the current process, looked up at run time.
 struct Wow64Machines {
-    bool available = false;       // kernel32 exports the function
-    int result = 0;               // what the call returned
-    std::uint16_t process = 0;    // IMAGE_FILE_MACHINE_* of this process
-    std::uint16_t native = 0;     // IMAGE_FILE_MACHINE_* of the machine
+    bool available = false;     // kernel32 exports the function
+    int result = 0;             // what the call returned
+    std::uint16_t process = 0;  // IMAGE_FILE_MACHINE_* of this process
+    std::uint16_t native = 0;   // IMAGE_FILE_MACHINE_* of the machine
 };
 Wow64Machines QueryWow64Machines();
 
 // GetNativeSystemInfo, looked up at run time.
 struct NativeArchitecture {
-    bool available = false;             // kernel32 exports the function
+    bool available = false;  // kernel32 exports the function
     std::uint16_t processor_architecture = 0;
 };
 NativeArchitecture QueryNativeArchitecture();
@@ -82,8 +79,8 @@ VersionInfo QueryVersion();
 
 // GetComputerNameExA(ComputerNameNetBIOS, buffer, size).
 struct SizedCall {
-    int result = 0;             // BOOL the call returned
-    std::uint32_t size = 0;     // what it left in its size argument
+    int result = 0;          // BOOL the call returned
+    std::uint32_t size = 0;  // what it left in its size argument
     std::uint32_t last_error = 0;
 };
 SizedCall QueryNetBiosName(char* buffer, std::uint32_t size);
@@ -95,8 +92,7 @@ SizedCall QueryUserName(char* buffer, std::uint32_t size);
 std::uint32_t QueryWindowsFolder(char* buffer, std::uint32_t size);
 
 // GetEnvironmentVariableA(name, buffer, size): its count.
-std::uint32_t QueryEnvironmentVariable(const char* name, char* buffer,
-                                       std::uint32_t size);
+std::uint32_t QueryEnvironmentVariable(const char* name, char* buffer, std::uint32_t size);
 
 // GlobalMemoryStatusEx.
 struct MemoryStatus {

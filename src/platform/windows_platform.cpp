@@ -1,9 +1,9 @@
 // The host platform on real Windows: each function is one Windows call.
-#include "platform/host_platform.h"
-
 #include <windows.h>
 
 #include <ctime>
+
+#include "platform/host_platform.h"
 
 namespace platform {
 namespace {
@@ -24,8 +24,7 @@ Function KernelExport(const char* name) {
 
 const KeyHandle kLocalMachine = reinterpret_cast<KeyHandle>(HKEY_LOCAL_MACHINE);
 
-long OpenRegistryKey(KeyHandle parent, const char* path, std::uint32_t access,
-                     KeyHandle* opened) {
+long OpenRegistryKey(KeyHandle parent, const char* path, std::uint32_t access, KeyHandle* opened) {
     HKEY key = nullptr;
     const LONG status = RegOpenKeyExA(ToHkey(parent), path, 0, access, &key);
     *opened = reinterpret_cast<KeyHandle>(key);
@@ -36,19 +35,18 @@ long CloseRegistryKey(KeyHandle key) { return RegCloseKey(ToHkey(key)); }
 
 long QueryRegistryKeyFacts(KeyHandle key, KeyFacts* facts) {
     DWORD subkeys = 0, longest_subkey = 0, values = 0, longest_name = 0, longest_data = 0;
-    const LONG status = RegQueryInfoKeyA(ToHkey(key), nullptr, nullptr, nullptr, &subkeys,
-                                         &longest_subkey, nullptr, &values, &longest_name,
-                                         &longest_data, nullptr, nullptr);
+    const LONG status =
+        RegQueryInfoKeyA(ToHkey(key), nullptr, nullptr, nullptr, &subkeys, &longest_subkey, nullptr,
+                         &values, &longest_name, &longest_data, nullptr, nullptr);
     *facts = KeyFacts{subkeys, longest_subkey, values, longest_name, longest_data};
     return status;
 }
 
-long EnumRegistryValue(KeyHandle key, std::uint32_t index, char* name,
-                       std::uint32_t* name_length, std::uint32_t* type,
-                       unsigned char* data, std::uint32_t* data_length) {
+long EnumRegistryValue(KeyHandle key, std::uint32_t index, char* name, std::uint32_t* name_length,
+                       std::uint32_t* type, unsigned char* data, std::uint32_t* data_length) {
     DWORD name_size = *name_length, value_type = 0, data_size = *data_length;
-    const LONG status = RegEnumValueA(ToHkey(key), index, name, &name_size, nullptr,
-                                      &value_type, data, &data_size);
+    const LONG status =
+        RegEnumValueA(ToHkey(key), index, name, &name_size, nullptr, &value_type, data, &data_size);
     *name_length = name_size;
     *type = value_type;
     *data_length = data_size;
@@ -58,8 +56,8 @@ long EnumRegistryValue(KeyHandle key, std::uint32_t index, char* name,
 long EnumRegistrySubkey(KeyHandle key, std::uint32_t index, char* name,
                         std::uint32_t* name_length) {
     DWORD name_size = *name_length;
-    const LONG status = RegEnumKeyExA(ToHkey(key), index, name, &name_size, nullptr,
-                                      nullptr, nullptr, nullptr);
+    const LONG status =
+        RegEnumKeyExA(ToHkey(key), index, name, &name_size, nullptr, nullptr, nullptr, nullptr);
     *name_length = name_size;
     return status;
 }

@@ -12,9 +12,7 @@
 
 namespace {
 
-std::string Banner() {
-    return std::string(texts::kBannerPrefix) + texts::kProgramVersion + "\n";
-}
+std::string Banner() { return std::string(texts::kBannerPrefix) + texts::kProgramVersion + "\n"; }
 
 void ReportMissingFile(std::FILE* errors, int reason) {
     std::fprintf(errors, "Tarquen: cannot create %s: %s\n", texts::kReportFileName,

@@ -47,8 +47,8 @@ std::string DriveLine(char letter) {
     const std::uint32_t type = platform::QueryDriveType(root.c_str());
     const DriveSizes sizes = SizesOf(root, type);
     return std::string("Drive ") + letter + " type:" + TypeLabel(type) +
-           "  Disk Space:" + std::to_string(sizes.total) +
-           "  Free:" + std::to_string(sizes.free) + "\n";
+           "  Disk Space:" + std::to_string(sizes.total) + "  Free:" + std::to_string(sizes.free) +
+           "\n";
 }
 
 }  // namespace
@@ -57,6 +57,7 @@ void WriteDriveSurvey(ReportSink& sink) {
     const std::uint32_t mask = platform::QueryLogicalDrives();
     // Bits past Z are never set by Windows; they are not letters.
     for (int bit = 0; bit < 26; ++bit) {
-        if (mask & (std::uint32_t{1} << bit)) WriteLine(sink, DriveLine(static_cast<char>('A' + bit)));
+        if (mask & (std::uint32_t{1} << bit))
+            WriteLine(sink, DriveLine(static_cast<char>('A' + bit)));
     }
 }

@@ -56,8 +56,8 @@ std::string DateLine() {
     const platform::LocalTime now = platform::QueryLocalTime();
     const int year = now.tm_year + 1900, month = now.tm_mon + 1;
     const std::pair<int, const char*> fields[] = {
-        {year, texts::kYear},         {month, texts::kMonth},     {now.tm_mday, texts::kDay},
-        {now.tm_hour, texts::kHour},  {now.tm_min, texts::kMinute}, {now.tm_sec, texts::kSecond}};
+        {year, texts::kYear},        {month, texts::kMonth},       {now.tm_mday, texts::kDay},
+        {now.tm_hour, texts::kHour}, {now.tm_min, texts::kMinute}, {now.tm_sec, texts::kSecond}};
     std::string line = texts::kDateLabel;
     for (const auto& [value, unit] : fields) {
         if (unit == texts::kHour) line += ' ';
@@ -73,8 +73,7 @@ std::string VersionLine() {
     using std::to_string;
     return "OS Ver " + to_string(static_cast<std::int32_t>(version.major)) + "." +
            to_string(static_cast<std::int32_t>(version.minor)) + " Build " +
-           to_string(static_cast<std::int32_t>(version.build)) + " " + version.service_pack +
-           "\n";
+           to_string(static_cast<std::int32_t>(version.build)) + " " + version.service_pack + "\n";
 }
 
 // NetBIOS names have at most 15 characters and the NUL.
@@ -94,9 +93,9 @@ std::string MemoryLine() {
     platform::MemoryStatus memory = platform::QueryMemoryStatus();
     if (!memory.result) memory = {};
     using std::to_string;
-    return texts::kPhysicalLabel + to_string(memory.total_physical) +
-           texts::kFreePhysicalLabel + to_string(memory.available_physical) +
-           texts::kVirtualLabel + to_string(memory.total_virtual) + texts::kFreeVirtualLabel +
+    return texts::kPhysicalLabel + to_string(memory.total_physical) + texts::kFreePhysicalLabel +
+           to_string(memory.available_physical) + texts::kVirtualLabel +
+           to_string(memory.total_virtual) + texts::kFreeVirtualLabel +
            to_string(memory.available_virtual) + "\n";
 }
 

@@ -34,7 +34,9 @@ platform::KeyHandle NextHandle() {
     return next += 4;
 }
 
-bool IsLeadByte(unsigned char byte) { return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC); }
+bool IsLeadByte(unsigned char byte) {
+    return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
+}
 
 // Characters of a code page 932 text, as RegQueryInfoKeyA counts name lengths.
 std::uint32_t Characters(const std::string& bytes) {
@@ -150,8 +152,7 @@ using scripted::State;
 
 const KeyHandle kLocalMachine = 0x80000002;
 
-long OpenRegistryKey(KeyHandle parent, const char* path, std::uint32_t access,
-                     KeyHandle* opened) {
+long OpenRegistryKey(KeyHandle parent, const char* path, std::uint32_t access, KeyHandle* opened) {
     const scripted::Key* key = nullptr;
     if (parent == kLocalMachine) {
         key = scripted::FindRoot(path, access);
@@ -187,9 +188,8 @@ long QueryRegistryKeyFacts(KeyHandle key, KeyFacts* facts) {
     return kSuccess;
 }
 
-long EnumRegistryValue(KeyHandle key, std::uint32_t index, char* name,
-                       std::uint32_t* name_length, std::uint32_t* type,
-                       unsigned char* data, std::uint32_t* data_length) {
+long EnumRegistryValue(KeyHandle key, std::uint32_t index, char* name, std::uint32_t* name_length,
+                       std::uint32_t* type, unsigned char* data, std::uint32_t* data_length) {
     scripted::OpenKey& open = Handles().at(key);
     if (index >= open.key->values.size()) return kErrorNoMoreItems;
     const scripted::Value& value = open.key->values[index];
@@ -232,8 +232,8 @@ SizedCall QueryNetBiosName(char* buffer, std::uint32_t size) {
 }
 
 SizedCall QueryUserName(char* buffer, std::uint32_t size) {
-    return scripted::SizedText(State().user_name, buffer, size,
-                               scripted::kErrorInsufficientBuffer, true);
+    return scripted::SizedText(State().user_name, buffer, size, scripted::kErrorInsufficientBuffer,
+                               true);
 }
 
 std::uint32_t QueryWindowsFolder(char* buffer, std::uint32_t size) {

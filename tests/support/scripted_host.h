@@ -20,13 +20,13 @@ struct Value {
 };
 
 struct Key {
-    std::string name;  // ANSI bytes
-    std::vector<Value> values;  // in enumeration order
-    std::vector<Key> subkeys;   // in enumeration order
-    long open_status = 0;       // what opening this key answers
-    long query_status = 0;      // what querying its facts answers
+    std::string name;                         // ANSI bytes
+    std::vector<Value> values;                // in enumeration order
+    std::vector<Key> subkeys;                 // in enumeration order
+    long open_status = 0;                     // what opening this key answers
+    long query_status = 0;                    // what querying its facts answers
     std::optional<platform::KeyFacts> facts;  // facts to report instead of the true ones
-    int more_data_answers = 0;  // ERROR_MORE_DATA answers before each entry is given
+    int more_data_answers = 0;                // ERROR_MORE_DATA answers before each entry is given
 };
 
 // A name as Windows compares key names: ASCII letters without regard to case,
@@ -63,11 +63,11 @@ struct Host {
 
     // What the program did.
     std::vector<OpenCall> opens;
-    std::vector<std::string> closes;     // names of the keys closed
-    std::vector<std::string> queries;    // names of the keys whose facts were asked
-    std::vector<char> disk_queries;      // drive letters asked for their size
+    std::vector<std::string> closes;   // names of the keys closed
+    std::vector<std::string> queries;  // names of the keys whose facts were asked
+    std::vector<char> disk_queries;    // drive letters asked for their size
     int open_handles = 0;
-    int bad_closes = 0;                  // closes of handles that were not open
+    int bad_closes = 0;  // closes of handles that were not open
 };
 
 // The host the platform layer answers from; reset with Reset().

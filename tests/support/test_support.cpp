@@ -3,10 +3,10 @@
 #include <iconv.h>
 
 #include <stdexcept>
+#include <vector>
 
 #include "inventory/key_listing.h"
 #include "platform/host_platform.h"
-#include <vector>
 
 std::string Sjis(const std::string& utf8) {
     iconv_t converter = iconv_open("CP932", "UTF-8");
@@ -18,7 +18,8 @@ std::string Sjis(const std::string& utf8) {
     std::size_t out_left = out.size();
     const std::size_t result = iconv(converter, &in_bytes, &in_left, &out_bytes, &out_left);
     iconv_close(converter);
-    if (result == static_cast<std::size_t>(-1)) throw std::runtime_error("not convertible: " + utf8);
+    if (result == static_cast<std::size_t>(-1))
+        throw std::runtime_error("not convertible: " + utf8);
     return std::string(out.data(), out.size() - out_left);
 }
 

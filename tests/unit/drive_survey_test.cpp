@@ -10,7 +10,7 @@
 namespace {
 
 class DriveSurveyTest : public ::testing::Test {
-protected:
+   protected:
     void SetUp() override { scripted::Reset(); }
 
     std::string Report() {
@@ -38,17 +38,21 @@ TEST_F(DriveSurveyTest, OneLinePerPresentDriveWithItsTypeLabel) {
         const char* label;
         bool sized;
     } cases[] = {
-        {0, "UNKNOWN DRIVE TYPE", true}, {1, "UNKNOWN DRIVE TYPE", true},
-        {2, "FLOPPY", false},            {3, "HARD DISK", true},
-        {4, "NETWORK", true},            {5, "CDROM", false},
-        {6, "RAMDISK", true},            {7, "UNKNOWN DRIVE TYPE", true},
+        {0, "UNKNOWN DRIVE TYPE", true},
+        {1, "UNKNOWN DRIVE TYPE", true},
+        {2, "FLOPPY", false},
+        {3, "HARD DISK", true},
+        {4, "NETWORK", true},
+        {5, "CDROM", false},
+        {6, "RAMDISK", true},
+        {7, "UNKNOWN DRIVE TYPE", true},
     };
     for (const Case& test : cases) {
         scripted::Reset();
-        AddDrive('D', test.type, k300GiB);
+        AddDrive('C', test.type, k300GiB);
         const std::string sizes = test.sized ? "  Disk Space:322122547200  Free:40960000000\n"
                                              : "  Disk Space:0  Free:0\n";
-        EXPECT_EQ(Report(), std::string("Drive D type:") + test.label + sizes) << test.type;
+        EXPECT_EQ(Report(), std::string("Drive C type:") + test.label + sizes) << test.type;
         // Removable and CD drives are never asked for their size.
         EXPECT_EQ(host.disk_queries.size(), test.sized ? 1u : 0u) << test.type;
     }

@@ -10,7 +10,7 @@
 namespace {
 
 class HostFactsTest : public ::testing::Test {
-protected:
+   protected:
     void SetUp() override { scripted::Reset(); }
 
     std::string Report() {
@@ -35,12 +35,11 @@ protected:
 
 TEST_F(HostFactsTest, WritesSixLinesWithoutTheProductPath) {
     host.memory = {1, 34359738368ull, 4294967296ull + 5, 2147352576ull, 2100000000ull};
-    EXPECT_EQ(Report(),
-              Sjis("現在の日時： 2009年1月5日 9時3分7秒\n") +
-                  "OS Ver 6.1 Build 7601 Service Pack 1\n" + Sjis("NetBIOS名：HOST\n") +
-                  Sjis("User名：user\n") + Sjis("Windowsフォルダ：C:\\windows\n") +
-                  Sjis("物理メモリ：34359738368    空き物理メモリ：4294967301   "
-                       "仮想メモリ：2147352576    空き仮想メモリ：2100000000\n"));
+    EXPECT_EQ(Report(), Sjis("現在の日時： 2009年1月5日 9時3分7秒\n") +
+                            "OS Ver 6.1 Build 7601 Service Pack 1\n" + Sjis("NetBIOS名：HOST\n") +
+                            Sjis("User名：user\n") + Sjis("Windowsフォルダ：C:\\windows\n") +
+                            Sjis("物理メモリ：34359738368    空き物理メモリ：4294967301   "
+                                 "仮想メモリ：2147352576    空き仮想メモリ：2100000000\n"));
 }
 
 TEST_F(HostFactsTest, DateAndTimeHaveNoLeadingZeros) {
@@ -66,7 +65,8 @@ TEST_F(HostFactsTest, FailedCallsShowEmptyTextsAndZeros) {
     EXPECT_EQ(lines[2], Sjis("NetBIOS名："));
     EXPECT_EQ(lines[3], Sjis("User名："));
     EXPECT_EQ(lines[4], Sjis("Windowsフォルダ："));
-    EXPECT_EQ(lines[5], Sjis("物理メモリ：0    空き物理メモリ：0   仮想メモリ：0    空き仮想メモリ：0"));
+    EXPECT_EQ(lines[5],
+              Sjis("物理メモリ：0    空き物理メモリ：0   仮想メモリ：0    空き仮想メモリ：0"));
 }
 
 TEST_F(HostFactsTest, LongTextsArePrintedWhole) {

@@ -16,7 +16,7 @@ constexpr std::uint32_t kRegSz = 1, kRegExpandSz = 2, kRegBinary = 3, kRegDword 
                         kRegMultiSz = 7, kRegQword = 11;
 
 class KeyListingTest : public ::testing::Test {
-protected:
+   protected:
     void SetUp() override { scripted::Reset(); }
 
     // The outline of `product` as the root key, listed in the 32-bit view.
@@ -66,8 +66,8 @@ TEST_F(KeyListingTest, ValueLines) {
 }
 
 TEST_F(KeyListingTest, UnnamedValues) {
-    const auto product = MakeKey("Products", {Value{"", kRegSz, std::string("default\0", 8)},
-                                              Value{"", kRegDword, "\x07"}});
+    const auto product = MakeKey(
+        "Products", {Value{"", kRegSz, std::string("default\0", 8)}, Value{"", kRegDword, "\x07"}});
     EXPECT_EQ(Outline(product), "  =7\n");
 }
 
@@ -86,14 +86,13 @@ TEST_F(KeyListingTest, OutlineOfAProductTree) {
     }
     deep_lines += std::string(42, ' ') + "Bottom=40\n";
 
-    const auto product = MakeKey(
-        "Products", {Value{"Path", kRegSz, std::string("C:\\X\0", 5)}},
-        {MakeKey("A", {Value{"V", kRegDword, "\x01"}},
-                 {MakeKey("installinfo", {Value{"Y", kRegSz, "2"}})}),
-         MakeKey("B"),
-         MakeKey("InstallInfo", {Value{"Ver", kRegSz, "13"}},
-                 {MakeKey("Sub", {Value{"Z", kRegSz, "z"}})}),
-         locked, deep, MakeKey("Last", {Value{"End", kRegSz, "e"}})});
+    const auto product = MakeKey("Products", {Value{"Path", kRegSz, std::string("C:\\X\0", 5)}},
+                                 {MakeKey("A", {Value{"V", kRegDword, "\x01"}},
+                                          {MakeKey("installinfo", {Value{"Y", kRegSz, "2"}})}),
+                                  MakeKey("B"),
+                                  MakeKey("InstallInfo", {Value{"Ver", kRegSz, "13"}},
+                                          {MakeKey("Sub", {Value{"Z", kRegSz, "z"}})}),
+                                  locked, deep, MakeKey("Last", {Value{"End", kRegSz, "e"}})});
 
     EXPECT_EQ(Outline(product),
               "  Path=C:\\X\n"
@@ -114,8 +113,9 @@ TEST_F(KeyListingTest, OutlineOfAProductTree) {
 TEST_F(KeyListingTest, AKeyWhoseFactsFailListsNothingBelowIt) {
     scripted::Key broken = MakeKey("Broken", {Value{"V", kRegSz, "v"}}, {MakeKey("Child")});
     broken.query_status = 5;
-    EXPECT_EQ(Outline(MakeKey("Products", {}, {broken, MakeKey("Next", {Value{"N", kRegSz, "n"}})})),
-              "  Broken\n  Next\n   N=n\n");
+    EXPECT_EQ(
+        Outline(MakeKey("Products", {}, {broken, MakeKey("Next", {Value{"N", kRegSz, "n"}})})),
+        "  Broken\n  Next\n   N=n\n");
     EXPECT_EQ(host.opens.size(), 3u);  // the root, Broken and Next; never Child
 }
 
@@ -125,9 +125,9 @@ TEST_F(KeyListingTest, JapaneseNamesAndEverythingAfterThemAreListed) {
     const std::string name = Sjis("設定値");
     const std::string subkey = Sjis("エンジン");
     const auto product = MakeKey(
-        "Products",
-        {Value{name, kRegSz, Sjis("日本語") + '\0'}, Value{"After", kRegDword, "\x02"}},
-        {MakeKey(subkey, {Value{name, kRegDword, "\x03"}}), MakeKey("Z", {Value{"z", kRegSz, "1"}})});
+        "Products", {Value{name, kRegSz, Sjis("日本語") + '\0'}, Value{"After", kRegDword, "\x02"}},
+        {MakeKey(subkey, {Value{name, kRegDword, "\x03"}}),
+         MakeKey("Z", {Value{"z", kRegSz, "1"}})});
     EXPECT_EQ(Outline(product), "  " + name + "=" + Sjis("日本語") + "\n  After=2\n  " + subkey +
                                     "\n   " + name + "=3\n  Z\n   z=1\n");
 }

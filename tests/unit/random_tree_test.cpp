@@ -24,7 +24,7 @@ constexpr std::uint32_t kRegSz = 1, kRegDword = 4;
 
 // SplitMix64: small, fast, and the same sequence on every platform.
 class Random {
-public:
+   public:
     explicit Random(std::uint64_t seed) : state_(seed) {}
     std::uint64_t operator()() {
         std::uint64_t z = (state_ += 0x9E3779B97F4A7C15ull);
@@ -33,12 +33,12 @@ public:
         return z ^ (z >> 31);
     }
 
-private:
+   private:
     std::uint64_t state_;
 };
 
 class TreeMaker {
-public:
+   public:
     explicit TreeMaker(std::uint64_t seed) : random_(seed) {}
 
     Key Product() {
@@ -51,8 +51,10 @@ public:
         return product;
     }
 
-private:
-    std::uint32_t Below(std::uint32_t bound) { return static_cast<std::uint32_t>(random_() % bound); }
+   private:
+    std::uint32_t Below(std::uint32_t bound) {
+        return static_cast<std::uint32_t>(random_() % bound);
+    }
     bool Chance(std::uint32_t percent) { return Below(100) < percent; }
 
     // Random bytes: high bytes, %, backslashes, double-byte characters whose

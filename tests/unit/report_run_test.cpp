@@ -16,7 +16,7 @@ namespace {
 
 // Runs the report in a fresh folder of its own, as a user would.
 class ReportRunTest : public ::testing::Test {
-protected:
+   protected:
     void SetUp() override {
         scripted::Reset();
         char folder[] = "/tmp/tarquen-run-XXXXXX";
@@ -68,11 +68,9 @@ TEST_F(ReportRunTest, WritesTheSectionsInOrderToFileAndConsole) {
     EXPECT_EQ(Run(), 0);
 
     const std::string expected =
-        "Tarquen Ver 1.00\n" +
-        Sjis("現在の日時： 2009年1月5日 9時3分7秒\n") +
-        "OS Ver 6.1 Build 7601 Service Pack 1\n" +
-        Sjis("NetBIOS名：HOST\n") + Sjis("User名：user\n") +
-        Sjis("Windowsフォルダ：C:\\windows\n") +
+        "Tarquen Ver 1.00\n" + Sjis("現在の日時： 2009年1月5日 9時3分7秒\n") +
+        "OS Ver 6.1 Build 7601 Service Pack 1\n" + Sjis("NetBIOS名：HOST\n") +
+        Sjis("User名：user\n") + Sjis("Windowsフォルダ：C:\\windows\n") +
         Sjis("物理メモリ：0    空き物理メモリ：0   仮想メモリ：0    空き仮想メモリ：0\n") +
         Sjis("環境変数 PERVASIVE_PATH：C:\\PVSW\\BIN\n") +
         "Drive C type:HARD DISK  Disk Space:0  Free:0\n" +

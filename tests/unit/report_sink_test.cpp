@@ -39,12 +39,11 @@ std::string LineName(const ::testing::TestParamInfo<std::string>& info) {
     return names[info.index];
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Lines, ReportSinkTest,
-    ::testing::Values(std::string(), std::string("  Name=%s %d %n %%\n"),
-                      std::string(10000, 'x') + "\n", std::string("\n\nheader\n"),
-                      std::string("a\0b\n", 4)),
-    LineName);
+INSTANTIATE_TEST_SUITE_P(Lines, ReportSinkTest,
+                         ::testing::Values(std::string(), std::string("  Name=%s %d %n %%\n"),
+                                           std::string(10000, 'x') + "\n",
+                                           std::string("\n\nheader\n"), std::string("a\0b\n", 4)),
+                         LineName);
 
 TEST(ReportSink, FileOnlyLinesSkipTheConsole) {
     CapturedSink captured;
