@@ -23,7 +23,7 @@ struct Case {
     platform::Wow64Machines wow64;
     platform::NativeArchitecture native;
     Product product;
-    const char* expected;              // readable; "listing" stands for each root's outline
+    const char* expected;              // the whole section, as readable UTF-8
     std::vector<std::uint32_t> masks;  // of the product key opens, in order
 };
 
@@ -76,89 +76,25 @@ const std::string kNone64 = kOs64 + kNotInstalled;
 const std::string kNone32 = kOs32 + kNotInstalled;
 const std::string k32Bit = kOs32 + k32Listing;
 
-// clang-format off: one host a line.
-INSTANTIATE_TEST_SUITE_P(Hosts, ProductInventoryTest,
-                         ::testing::Values(Case{"x64_only_32bit_view",
-                                                kOnX64,
-                                                {true, kAmd64},
-                                                Product::Only32,
-                                                kOnly32.c_str(),
-                                                {kView32, kView64}},
-                                           Case{"x64_both_views",
-                                                kOnX64,
-                                                {true, kAmd64},
-                                                Product::Both,
-                                                kBoth.c_str(),
-                                                {kView32, kView64}},
-                                           Case{"x64_only_64bit_view",
-                                                kOnX64,
-                                                {true, kAmd64},
-                                                Product::Only64,
-                                                kOnly64.c_str(),
-                                                {kView32, kView64}},
-                                           Case{"x64_no_product",
-                                                kOnX64,
-                                                {true, kAmd64},
-                                                Product::None,
-                                                kNone64.c_str(),
-                                                {kView32, kView64}},
-                                           Case{"x64_without_IsWow64Process2",
-                                                kNoWow64Process2,
-                                                {true, kAmd64},
-                                                Product::Both,
-                                                kBoth.c_str(),
-                                                {kView32, kView64}},
-                                           Case{"arm64_shows_x86_to_GetNativeSystemInfo",
-                                                kOnArm64,
-                                                {true, kIntel},
-                                                Product::Both,
-                                                kBoth.c_str(),
-                                                {kView32, kView64}},
-                                           Case{"arm64_without_IsWow64Process2",
-                                                kNoWow64Process2,
-                                                {true, kArm64},
-                                                Product::Only64,
-                                                kOnly64.c_str(),
-                                                {kView32, kView64}},
-                                           Case{"itanium",
-                                                kNoWow64Process2,
-                                                {true, kIa64},
-                                                Product::Only32,
-                                                kOnly32.c_str(),
-                                                {kView32, kView64}},
-                                           Case{"IsWow64Process2_failed",
-                                                kCallFailed,
-                                                {true, kAmd64},
-                                                Product::Only32,
-                                                kOnly32.c_str(),
-                                                {kView32, kView64}},
-                                           Case{"32bit_windows",
-                                                kOn32BitWindows,
-                                                {true, kIntel},
-                                                Product::Only32,
-                                                k32Bit.c_str(),
-                                                {kNative}},
-                                           Case{"32bit_without_IsWow64Process2",
-                                                kNoWow64Process2,
-                                                {true, kIntel},
-                                                Product::Both,
-                                                k32Bit.c_str(),
-                                                {kNative}},
-                                           Case{"no_GetNativeSystemInfo",
-                                                kNoWow64Process2,
-                                                {false, kAmd64},
-                                                Product::Both,
-                                                k32Bit.c_str(),
-                                                {kNative}},
-                                           Case{"32bit_no_product",
-                                                kOn32BitWindows,
-                                                {true, kIntel},
-                                                Product::None,
-                                                kNone32.c_str(),
-                                                {kNative}}),
-                         [](const ::testing::TestParamInfo<Case>& info) {
-                             return std::string(info.param.name);
-                         });
+// One host a line.
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(
+    Hosts, ProductInventoryTest,
+    ::testing::Values(
+        Case{"x64_only_32bit_view", kOnX64, {true, kAmd64}, Product::Only32, kOnly32.c_str(), {kView32, kView64}},
+        Case{"x64_both_views", kOnX64, {true, kAmd64}, Product::Both, kBoth.c_str(), {kView32, kView64}},
+        Case{"x64_only_64bit_view", kOnX64, {true, kAmd64}, Product::Only64, kOnly64.c_str(), {kView32, kView64}},
+        Case{"x64_no_product", kOnX64, {true, kAmd64}, Product::None, kNone64.c_str(), {kView32, kView64}},
+        Case{"x64_without_IsWow64Process2", kNoWow64Process2, {true, kAmd64}, Product::Both, kBoth.c_str(), {kView32, kView64}},
+        Case{"arm64_shows_x86_to_GetNativeSystemInfo", kOnArm64, {true, kIntel}, Product::Both, kBoth.c_str(), {kView32, kView64}},
+        Case{"arm64_without_IsWow64Process2", kNoWow64Process2, {true, kArm64}, Product::Only64, kOnly64.c_str(), {kView32, kView64}},
+        Case{"itanium", kNoWow64Process2, {true, kIa64}, Product::Only32, kOnly32.c_str(), {kView32, kView64}},
+        Case{"IsWow64Process2_failed", kCallFailed, {true, kAmd64}, Product::Only32, kOnly32.c_str(), {kView32, kView64}},
+        Case{"32bit_windows", kOn32BitWindows, {true, kIntel}, Product::Only32, k32Bit.c_str(), {kNative}},
+        Case{"32bit_without_IsWow64Process2", kNoWow64Process2, {true, kIntel}, Product::Both, k32Bit.c_str(), {kNative}},
+        Case{"no_GetNativeSystemInfo", kNoWow64Process2, {false, kAmd64}, Product::Both, k32Bit.c_str(), {kNative}},
+        Case{"32bit_no_product", kOn32BitWindows, {true, kIntel}, Product::None, kNone32.c_str(), {kNative}}),
+    [](const ::testing::TestParamInfo<Case>& info) { return std::string(info.param.name); });
 // clang-format on
 
 }  // namespace
