@@ -10,9 +10,17 @@ if(TARQUEN_SANITIZE)
     target_compile_options(tarquen_core PRIVATE -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
 endif()
 
+option(TARQUEN_FUZZ "Build the libFuzzer target over random product trees (clang)" OFF)
+if(TARQUEN_FUZZ)
+    set(fuzz_flags -fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer)
+    add_compile_options(${fuzz_flags})
+    target_compile_options(tarquen_core PRIVATE ${fuzz_flags})
+endif()
+
 add_library(scripted_host STATIC
     tests/support/scripted_host.cpp
     tests/support/test_support.cpp
+    tests/support/random_tree.cpp
 )
 target_include_directories(scripted_host PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
 target_link_libraries(scripted_host PUBLIC tarquen_core)
@@ -37,4 +45,10 @@ find_package(benchmark QUIET)
 if(benchmark_FOUND)
     add_executable(inventory_benchmark bench/inventory_benchmark.cpp)
     target_link_libraries(inventory_benchmark PRIVATE scripted_host benchmark::benchmark)
+endif()
+
+if(TARQUEN_FUZZ)
+    add_executable(tree_fuzzer tests/fuzz/tree_fuzzer.cpp)
+    target_link_libraries(tree_fuzzer PRIVATE scripted_host)
+    target_link_options(tree_fuzzer PRIVATE -fsanitize=fuzzer,address,undefined)
 endif()

@@ -23,7 +23,7 @@ ListedProduct ListProductKey();
 
 // A sink whose console is a string in memory and which has no report file.
 class CapturedSink {
-   public:
+public:
     CapturedSink();
     ~CapturedSink();
     CapturedSink(const CapturedSink&) = delete;
@@ -33,7 +33,7 @@ class CapturedSink {
     // Everything written to the console so far.
     std::string Text();
 
-   private:
+private:
     char* buffer_ = nullptr;
     std::size_t size_ = 0;
     ReportSink sink_;

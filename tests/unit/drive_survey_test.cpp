@@ -10,7 +10,7 @@
 namespace {
 
 class DriveSurveyTest : public ::testing::Test {
-   protected:
+protected:
     void SetUp() override { scripted::Reset(); }
 
     std::string Report() {

@@ -16,7 +16,7 @@ constexpr std::uint32_t kRegSz = 1, kRegExpandSz = 2, kRegBinary = 3, kRegDword 
                         kRegMultiSz = 7, kRegQword = 11;
 
 class KeyListingTest : public ::testing::Test {
-   protected:
+protected:
     void SetUp() override { scripted::Reset(); }
 
     // The outline of `product` as the root key, listed in the 32-bit view.

@@ -16,7 +16,7 @@ namespace {
 
 // Runs the report in a fresh folder of its own, as a user would.
 class ReportRunTest : public ::testing::Test {
-   protected:
+protected:
     void SetUp() override {
         scripted::Reset();
         char folder[] = "/tmp/tarquen-run-XXXXXX";
