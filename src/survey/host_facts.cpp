@@ -18,6 +18,10 @@ constexpr std::uint32_t kFirstCapacity = 256;
 // Bounds the asking again for a text that keeps growing between calls.
 constexpr int kMaxTries = 4;
 
+// No name, folder or environment value of Windows is longer; a larger size
+// asked for is taken as a failed call rather than allocated.
+constexpr std::uint32_t kLongestText = 1 << 20;
+
 std::string TextBefore(const std::vector<char>& buffer) {
     std::size_t length = 0;
     while (length < buffer.size() && buffer[length] != '\0') ++length;
@@ -32,7 +36,7 @@ std::string ReadSizedText(Call call, std::uint32_t capacity) {
         std::vector<char> buffer(capacity, '\0');
         const platform::SizedCall result = call(buffer.data(), capacity);
         if (result.result) return TextBefore(buffer);
-        if (result.size <= capacity) return {};
+        if (result.size <= capacity || result.size > kLongestText) return {};
         capacity = result.size;
     }
     return {};
@@ -47,6 +51,7 @@ std::string ReadCountedText(Call call) {
         std::vector<char> buffer(capacity, '\0');
         const std::uint32_t count = call(buffer.data(), capacity);
         if (count < capacity) return std::string(buffer.data(), count);
+        if (count > kLongestText) return {};
         capacity = count;
     }
     return {};
