@@ -41,8 +41,7 @@ void ListRoot(ReportSink& sink, const Root& root, InventoryResult& result) {
     platform::CloseRegistryKey(key);
 }
 
-}  // namespace
-
+// True when Windows itself is 64-bit, whatever this 32-bit program runs as.
 bool IsWindows64Bit() {
     // IsWow64Process2 tells the truth on every 64-bit Windows, ARM64 included,
     // where GetNativeSystemInfo shows this x86 program an x86 machine.
@@ -51,6 +50,8 @@ bool IsWindows64Bit() {
     const platform::NativeArchitecture native = platform::QueryNativeArchitecture();
     return native.available && Is64BitArchitecture(native.processor_architecture);
 }
+
+}  // namespace
 
 InventoryResult WriteProductInventory(ReportSink& sink) {
     const bool windows64 = IsWindows64Bit();

@@ -11,6 +11,3 @@ struct InventoryResult {
 };
 
 InventoryResult WriteProductInventory(ReportSink& sink);
-
-// True when Windows itself is 64-bit, whatever this 32-bit program runs as.
-bool IsWindows64Bit();

@@ -117,6 +117,8 @@ TEST_F(KeyListingTest, AKeyWhoseFactsFailListsNothingBelowIt) {
         Outline(MakeKey("Products", {}, {broken, MakeKey("Next", {Value{"N", kRegSz, "n"}})})),
         "  Broken\n  Next\n   N=n\n");
     EXPECT_EQ(host.opens.size(), 3u);  // the root, Broken and Next; never Child
+    EXPECT_EQ(host.queries, (std::vector<std::string>{"Products", "Broken", "Next"}));
+    EXPECT_EQ(host.closes, (std::vector<std::string>{"Broken", "Next", "Products"}));
 }
 
 // Japanese names take two bytes a character, while the key's facts count
