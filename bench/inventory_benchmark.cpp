@@ -6,14 +6,13 @@
 #include <string>
 #include <vector>
 
-#include "inventory/key_listing.h"
 #include "report/report_sink.h"
 #include "tests/support/scripted_host.h"
+#include "tests/support/test_support.h"
 
 namespace {
 
 constexpr int kKeys = 100000;
-constexpr char kProductPath[] = "SOFTWARE\\Pervasive Software\\Products";
 
 // Ten subkeys a key, each with four strings and four numbers.
 scripted::Key MakeTree(int& keys_left, int depth) {
@@ -43,15 +42,6 @@ void CloseSink(ReportSink& sink) {
     std::fclose(sink.console);
 }
 
-void ListTree(ReportSink& sink) {
-    platform::KeyHandle root = 0;
-    platform::OpenRegistryKey(platform::kLocalMachine, kProductPath,
-                              AccessMask(RegistryView::View32), &root);
-    KeyListing listing{sink, RegistryView::View32};
-    ListKey(listing, root);
-    platform::CloseRegistryKey(root);
-}
-
 void PrepareTree() {
     scripted::Reset();
     int keys_left = kKeys - 1;
@@ -61,7 +51,7 @@ void PrepareTree() {
 void BM_ListKey(benchmark::State& state) {
     PrepareTree();
     ReportSink sink = NullSink();
-    for (auto _ : state) ListTree(sink);
+    for (auto _ : state) ListProductKeyInto(sink);
     CloseSink(sink);
 }
 BENCHMARK(BM_ListKey)->Unit(benchmark::kMillisecond);
@@ -73,7 +63,7 @@ void BM_WriteSameLines(benchmark::State& state) {
     std::size_t size = 0;
     ReportSink capture;
     capture.console = open_memstream(&bytes, &size);
-    ListTree(capture);
+    ListProductKeyInto(capture);
     std::fclose(capture.console);
     const std::string report(bytes, size);
     std::free(bytes);

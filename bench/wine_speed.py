@@ -48,12 +48,11 @@ def product_tree(keys):
     return "\n".join(lines)
 
 
-def timed(prefix, args, out):
+def timed(prefix, args, folder):
+    """Seconds one command takes; its standard output goes to a file."""
     start = time.perf_counter()
-    with open(out, "wb") as sink:
-        subprocess.run(["wine", *args], env=prefix.env(), cwd=out.parent, stdout=sink,
-                       stderr=subprocess.DEVNULL, stdin=subprocess.DEVNULL, check=True)
-    return time.perf_counter() - start
+    result = prefix.wine(*args, cwd=folder)
+    return time.perf_counter() - start, result.stdout
 
 
 def measure(prefix, keys, runs, folder):
@@ -65,11 +64,10 @@ def measure(prefix, keys, runs, folder):
     tarquen, reg_query = [], []
     query = ["reg", "query", bench.PRODUCTS, "/s"]
     for _ in range(runs):
-        tarquen.append(timed(prefix, [str(bench.EXE)], folder / "tarquen.out"))
-        reg_query.append(sum(timed(prefix, query + [view], folder / "reg.out")
-                             for view in prefix.views()))
-    lines = (folder / "tarquen.out").read_bytes().count(b"\n")
-    return statistics.median(tarquen), statistics.median(reg_query), lines
+        seconds, report = timed(prefix, [str(bench.EXE)], folder)
+        tarquen.append(seconds)
+        reg_query.append(sum(timed(prefix, query + [view], folder)[0] for view in prefix.views()))
+    return statistics.median(tarquen), statistics.median(reg_query), report.count(b"\n")
 
 
 def cpu_model():

@@ -35,20 +35,25 @@ std::string CapturedSink::Text() {
     return std::string(buffer_, size_);
 }
 
-ListedProduct ListProductKey() {
+std::optional<int> ListProductKeyInto(ReportSink& sink) {
     constexpr char kProductPath[] = "SOFTWARE\\Pervasive Software\\Products";
-    ListedProduct listed;
     platform::KeyHandle root = 0;
     if (platform::OpenRegistryKey(platform::kLocalMachine, kProductPath,
                                   AccessMask(RegistryView::View32), &root) != platform::kSuccess) {
-        return listed;
+        return std::nullopt;
     }
-    listed.root_opened = true;
-    CapturedSink captured;
-    KeyListing listing{captured.sink(), RegistryView::View32};
+    KeyListing listing{sink, RegistryView::View32};
     ListKey(listing, root);
     platform::CloseRegistryKey(root);
+    return listing.NestingDepth;
+}
+
+ListedProduct ListProductKey() {
+    ListedProduct listed;
+    CapturedSink captured;
+    const std::optional<int> nesting_depth = ListProductKeyInto(captured.sink());
+    listed.root_opened = nesting_depth.has_value();
+    listed.nesting_depth = nesting_depth.value_or(0);
     listed.outline = captured.Text();
-    listed.nesting_depth = listing.NestingDepth;
     return listed;
 }

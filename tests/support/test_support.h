@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdio>
+#include <optional>
 #include <string>
 
 #include "report/report_sink.h"
@@ -18,7 +19,11 @@ struct ListedProduct {
 };
 
 // Opens the scripted host's product key in the 32-bit view, lists it with
-// ListKey and closes it.
+// ListKey into `sink` and closes it. Returns the nesting depth after the
+// listing, or nothing when the key did not open.
+std::optional<int> ListProductKeyInto(ReportSink& sink);
+
+// The same, into a captured console.
 ListedProduct ListProductKey();
 
 // A sink whose console is a string in memory and which has no report file.
